@@ -1,4 +1,6 @@
 """The 16 x 16 pictures of the tree, menus and toolbar buttons, on a fuchsia ground."""
+import math
+
 from raster import Canvas, FUCHSIA, arrow_points
 
 BLACK = (0, 0, 0)
@@ -9,7 +11,7 @@ NAVY = (0, 0, 128)
 SKY = (64, 128, 255)
 RED = (224, 0, 0)
 DARK_RED = (128, 0, 0)
-GREEN = (0, 176, 0)
+GREEN = (0, 160, 0)
 DARK_GREEN = (0, 96, 0)
 FOLDER = (255, 208, 64)
 FOLDER_LIGHT = (255, 236, 150)
@@ -18,6 +20,7 @@ BROWN = (150, 80, 20)
 DARK_BROWN = (90, 45, 10)
 GOLD = (232, 184, 0)
 GOLD_EDGE = (128, 88, 0)
+CREAM = (240, 210, 150)
 
 SIZE = 16
 
@@ -166,29 +169,44 @@ def arrow(tail, tip, colour, edge, shaft=3.0, head=7.0, head_length=4.0):
 def page_with_arrow():
     sheet = page(0, 10)
     text_lines(sheet, 2, 8)
-    return over(sheet, arrow((6, 10), (16, 10), BLACK, BLACK, shaft=2.0, head=7.0))
+    return over(sheet, arrow((5, 10), (16, 10), BLACK, BLACK, shaft=2.0, head=8.0, head_length=5.0))
 
 
 def folder_with_arrow():
-    return over(folder_closed(), arrow((12, 0), (12, 10.5), GREEN, DARK_GREEN, head=8.0))
+    return over(folder_closed(), arrow((11, 0), (11, 11), GREEN, DARK_GREEN, head=8.0))
 
 
 def book():
+    """A closed book seen from the front: cover, spine with bands, and the page block below."""
     canvas = blank()
-    canvas.rect(3, 2, 13, 15, WHITE)
-    canvas.frame(3, 2, 13, 15, GREY)
-    canvas.rect(2, 0, 12, 13, BROWN)
-    canvas.rect(2, 0, 3, 13, DARK_BROWN)
-    canvas.rect(6, 3, 10, 4, (230, 190, 120))
-    canvas.frame(2, 0, 12, 13, DARK_BROWN)
+    canvas.rect(2, 1, 13, 15, DARK_BROWN)
+    canvas.rect(4, 12, 13, 14, WHITE)
+    canvas.rect(5, 13, 13, 13, SILVER)
+    canvas.rect(2, 0, 12, 11, BROWN)
+    canvas.frame(2, 0, 12, 11, DARK_BROWN)
+    canvas.rect(4, 1, 4, 10, DARK_BROWN)
+    for y in (2, 9):
+        canvas.rect(2, y, 3, y, GOLD)
+    canvas.rect(6, 3, 10, 5, CREAM)
+    canvas.rect(7, 4, 9, 4, BROWN)
     return canvas
 
 
-def red_cross(left=7, top=7, size=8, width=2.4):
+def red_cross():
     def draw(c):
-        c.thick_line(left + 0.8, top + 0.8, left + size - 0.8, top + size - 0.8, width, RED)
-        c.thick_line(left + size - 0.8, top + 0.8, left + 0.8, top + size - 0.8, width, RED)
+        c.thick_line(1.5, 1.5, 14.5, 14.5, 3.0, RED)
+        c.thick_line(14.5, 1.5, 1.5, 14.5, 3.0, RED)
     return outlined(draw, DARK_RED)
+
+
+def cross_overlay(left=9, top=9, size=6):
+    """A small red X with a white rim, laid over a picture's lower right to say "removed"."""
+    canvas = blank()
+    for i in range(size):
+        for dx in (0, 1):
+            canvas.set(left + i + dx, top + i, RED)
+            canvas.set(left + size - i + dx - 1, top + i, RED)
+    return canvas.halo(WHITE)
 
 
 def red_plus():
@@ -199,49 +217,60 @@ def red_plus():
 
 
 def book_with_arrow():
-    return over(book(), arrow((16, 11), (6, 11), GREEN, DARK_GREEN, head=7.0))
+    return over(book(), arrow((16, 10), (7, 10), GREEN, DARK_GREEN, shaft=2.4, head=7.0))
 
 
 def book_with_cross():
-    return over(book(), red_cross())
+    return over(book(), cross_overlay())
 
 
-def circling_arrows(cx=7.5, cy=8.5, outer=5.5, inner=3.2):
+def circling_arrows(cx=7.5, cy=9.0, outer=5.2, inner=3.2):
+    """Two arcs chasing each other clockwise, each ending in a head."""
+    def head(c, end):
+        def at(radius, angle):
+            return (cx + radius * math.cos(math.radians(angle)),
+                    cy + radius * math.sin(math.radians(angle)))
+        c.polygon([at(inner - 2.2, end), at(outer + 2.2, end), at((inner + outer) / 2, end + 60)],
+                  GREEN)
+
     def draw(c):
-        c.ring(cx, cy, outer, inner, GREEN, 200, 330)
-        c.ring(cx, cy, outer, inner, GREEN, 20, 150)
-        c.polygon([(cx + 2.2, cy - 5.5), (cx + 6.8, cy - 1.0), (cx + 1.6, cy - 0.4)], GREEN)
-        c.polygon([(cx - 2.2, cy + 5.5), (cx - 6.8, cy + 1.0), (cx - 1.6, cy + 0.4)], GREEN)
-    return outlined(draw, DARK_GREEN)
+        for start in (180, 0):
+            c.ring(cx, cy, outer, inner, GREEN, start + 20, start + 115)
+            head(c, start + 115)
+    canvas = blank()
+    draw(canvas)
+    return canvas
 
 
 def page_with_circling_arrows():
     return over(page(), circling_arrows())
 
 
-def key(head_x, head_y, colour, edge):
+def key(left, top, colour, edge):
+    """A key lying to the right: round bow with a hole, shaft, two teeth below its end."""
     def draw(c):
-        c.ellipse(head_x, head_y, 3.2, 3.2, colour)
-        c.thick_line(head_x + 2, head_y + 2, head_x + 9, head_y + 9, 2.0, colour)
-        c.thick_line(head_x + 7, head_y + 7, head_x + 9, head_y + 5, 1.6, colour)
-        c.thick_line(head_x + 5, head_y + 5, head_x + 7, head_y + 3, 1.6, colour)
+        c.ellipse(left + 3.5, top + 3.5, 3.5, 3.5, colour)
+        c.rect(left + 6, top + 2, left + 15, top + 4, colour)
+        c.rect(left + 10, top + 5, left + 11, top + 6, colour)
+        c.rect(left + 13, top + 5, left + 15, top + 7, colour)
     canvas = outlined(draw, edge)
-    canvas.set(int(head_x - 1), int(head_y - 1), edge)
-    canvas.set(int(head_x - 1), int(head_y - 2), edge)
+    canvas.rect(left + 2, top + 3, left + 3, top + 4, FUCHSIA)
+    canvas.frame(left + 1, top + 2, left + 4, top + 5, edge)
+    canvas.rect(left + 2, top + 3, left + 3, top + 4, FUCHSIA)
     return canvas
 
 
 def keys():
-    return over(key(7.5, 3.5, SILVER, GREY), key(3.5, 4.5, GOLD, GOLD_EDGE))
+    return over(key(0, 0, SILVER, GREY), key(0, 7, GOLD, GOLD_EDGE))
 
 
 def keys_with_cross():
-    return over(keys(), red_cross())
+    return over(keys(), cross_overlay())
 
 
 def lightning_bolt():
-    return outlined(lambda c: c.polygon([(9, 0), (3, 9), (7.5, 9), (5, 16), (13, 6), (8.5, 6),
-                                         (12, 0)], (255, 230, 0)), (176, 96, 0))
+    return outlined(lambda c: c.polygon([(8, 0.5), (2, 9.5), (7, 9.5), (4, 15.5), (14.5, 6), (9.2, 6),
+                                         (13.5, 0.5)], (255, 230, 0)), (176, 96, 0))
 
 
 def pencil():
@@ -258,19 +287,13 @@ def pencil():
 TREE_VIEW = [computer, page, page_with_magnifier, folder_closed, folder_open, calendar,
              letters_ab, binary_digits, page_with_arrow, folder_with_arrow, book_with_arrow,
              book_with_cross, page_with_circling_arrows, keys, keys_with_cross, lightning_bolt,
-             red_plus, lambda: red_cross(1, 1, 14, 3.2), pencil]
+             red_plus, red_cross, pencil]
 
 
 def greyed(glyph):
-    """The disabled look: dark parts in grey with a white shadow, light parts dropped."""
-    def dark(colour):
+    """The disabled look: the same picture in pale greys, so its shape stays readable."""
+    def grey(colour):
         r, g, b = colour
-        return 0.3 * r + 0.59 * g + 0.11 * b < 192
-    canvas = blank()
-    shape = [(x, y) for y in range(SIZE) for x in range(SIZE)
-             if glyph.get(x, y) != FUCHSIA and dark(glyph.get(x, y))]
-    for x, y in shape:
-        canvas.set(x + 1, y + 1, WHITE)
-    for x, y in shape:
-        canvas.set(x, y, GREY)
-    return canvas
+        level = round(100 + (0.3 * r + 0.59 * g + 0.11 * b) * 0.5)
+        return (level, level, level)
+    return glyph.map(grey)

@@ -25,12 +25,12 @@ def tavisk(size):
     k = size / 16
     canvas = Canvas(size, size)
     width = max(1, round(k))
-    canvas.rect(round(3 * k), round(6 * k), round(3 * k) + width - 1, round(12.5 * k), TREE_LINE)
-    canvas.rect(round(3 * k), round(12.5 * k), round(9 * k), round(12.5 * k) + width - 1, TREE_LINE)
-    canvas.rect(round(3 * k), round(4 * k), round(9 * k), round(4 * k) + width - 1, TREE_LINE)
-    _cube(canvas, 0, 0, 6.5, k)
-    _cube(canvas, 8.5, 1, 6, k)
-    _cube(canvas, 8.5, 9, 6, k)
+    canvas.rect(round(3 * k), round(6 * k), round(3 * k) + width - 1, round(12 * k), TREE_LINE)
+    canvas.rect(round(3 * k), round(12 * k), round(10 * k), round(12 * k) + width - 1, TREE_LINE)
+    canvas.rect(round(6 * k), round(4 * k), round(10 * k), round(4 * k) + width - 1, TREE_LINE)
+    _cube(canvas, 0, 0, 6, k)
+    _cube(canvas, 9.5, 0.5, 6, k)
+    _cube(canvas, 9.5, 8.5, 6, k)
     return canvas
 
 
@@ -38,7 +38,7 @@ def nebrok(size):
     """A globe with an arrow coming down out of it."""
     k = size / 16
     canvas = Canvas(size, size)
-    draw_globe(canvas, 6.5 * k, 6.5 * k, 6.3 * k, grid=size >= 32)
+    draw_globe(canvas, 6.5 * k, 6.5 * k, 6.3 * k, grid=size >= 48)
     shape = Canvas(size, size)
     shape.polygon([(k * x, k * y) for x, y in arrow_points((12, 6), (12, 16), 3.6, 8, 4.5)], GREEN)
     shape.outline(DARK_GREEN)

@@ -106,6 +106,17 @@ class Canvas:
             self.pixels[y][x] = colour
         return self
 
+    def halo(self, colour, key=FUCHSIA):
+        """Paints the key-coloured pixels that touch a drawn pixel, so the shape gets a rim."""
+        def drawn(x, y):
+            return 0 <= x < self.width and 0 <= y < self.height and self.pixels[y][x] != key
+        rim = [(x, y) for y in range(self.height) for x in range(self.width)
+               if not drawn(x, y) and any(drawn(x + dx, y + dy)
+                                          for dx in (-1, 0, 1) for dy in (-1, 0, 1))]
+        for x, y in rim:
+            self.pixels[y][x] = colour
+        return self
+
     def map(self, change, key=FUCHSIA):
         """A new canvas with change(colour) applied to every pixel that is not the key colour."""
         result = Canvas(self.width, self.height, key)

@@ -19,7 +19,7 @@ def _ground(canvas):
 
 def _arrow(canvas):
     shape = Canvas(WIDTH, HEIGHT)
-    shape.polygon(arrow_points((57.5, 96), (57.5, 146), 16, 36, 20), ARROW)
+    shape.polygon(arrow_points((57.5, 96), (57.5, 151), 16, 36, 20), ARROW)
     shape.outline(ARROW_EDGE)
     canvas.paste(shape)
 
