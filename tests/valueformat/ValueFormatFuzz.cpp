@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -23,7 +24,10 @@ bool ShowsHexBytes(std::uint32_t typeCode) {
 }
 
 void FuzzValueText(std::uint32_t typeCode, const std::uint8_t* data, std::size_t size) {
-  TValueText text = ValueDataText(typeCode, data, size);
+  // A block of exactly the data's size, so a read past it is caught even when the caller's
+  // input goes on.
+  std::vector<std::uint8_t> exact(data, data + size);
+  TValueText text = ValueDataText(typeCode, exact.data(), size);
   if (ShowsHexBytes(typeCode) && size > 0) Check(text.Data.size() == size * 3 - 1);
   if (typeCode == 1 || typeCode == 2) Check(text.Data.size() <= size);
   Check(text.ImageIndex == imgValueRow || text.ImageIndex == imgBinaryValueRow);
