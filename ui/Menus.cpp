@@ -1,0 +1,202 @@
+#include "ui/Menus.h"
+
+#include <algorithm>
+#include <map>
+
+#include "ui/ImgList.h"
+
+namespace {
+
+std::map<UINT, TMenuItem*>& ItemsByCommand() {
+  static std::map<UINT, TMenuItem*> items;
+  return items;
+}
+
+TMenuItem* ItemOf(UINT command) {
+  auto found = ItemsByCommand().find(command);
+  return found == ItemsByCommand().end() ? nullptr : found->second;
+}
+
+UINT NextCommand() {
+  static UINT next = 100;
+  return next++;
+}
+
+}  // namespace
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FCommand(NextCommand()) {
+  ItemsByCommand()[FCommand] = this;
+}
+
+TMenuItem::~TMenuItem() {
+  ItemsByCommand().erase(FCommand);
+  for (TMenuItem* child : FItems) child->FParent = nullptr;
+  if (FParent) FParent->Remove(this);
+  if (FHandle) {
+    // Submenus belong to their own items: take them out before the menu goes.
+    while (GetMenuItemCount(FHandle) > 0) RemoveMenu(FHandle, 0, MF_BYPOSITION);
+    DestroyMenu(FHandle);
+  }
+}
+
+bool TMenuItem::DispatchCommand(UINT id) {
+  TMenuItem* item = ItemOf(id);
+  if (!item) return false;
+  item->Click();
+  return true;
+}
+
+bool TMenuItem::DispatchDraw(const DRAWITEMSTRUCT& draw) {
+  if (draw.CtlType != ODT_MENU) return false;
+  TMenuItem* item = ItemOf(static_cast<UINT>(draw.itemData));
+  if (!item || !item->OnDrawItem) return false;
+  TCanvas canvas(draw.hDC);
+  item->OnDrawItem(item, canvas, draw.rcItem, draw.itemState);
+  return true;
+}
+
+bool TMenuItem::DispatchMeasure(MEASUREITEMSTRUCT& measure) {
+  if (measure.CtlType != ODT_MENU) return false;
+  TMenuItem* item = ItemOf(static_cast<UINT>(measure.itemData));
+  if (!item || !item->OnMeasureItem) return false;
+  HDC dc = GetDC(nullptr);
+  int width = static_cast<int>(measure.itemWidth), height = static_cast<int>(measure.itemHeight);
+  {
+    TCanvas canvas(dc);
+    item->OnMeasureItem(item, canvas, width, height);
+  }
+  ReleaseDC(nullptr, dc);
+  measure.itemWidth = static_cast<UINT>(width);
+  measure.itemHeight = static_cast<UINT>(height);
+  return true;
+}
+
+void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+  if (item->FParent) item->FParent->Remove(item);
+  index = std::max(0, std::min(index, Count()));
+  FItems.insert(FItems.begin() + index, item);
+  item->FParent = this;
+  Rebuild();
+  Changed();
+}
+
+void TMenuItem::Remove(TMenuItem* item) {
+  auto found = std::find(FItems.begin(), FItems.end(), item);
+  if (found == FItems.end()) return;
+  FItems.erase(found);
+  item->FParent = nullptr;
+  Rebuild();
+  Changed();
+}
+
+int TMenuItem::IndexOf(const TMenuItem* item) const {
+  auto found = std::find(FItems.begin(), FItems.end(), item);
+  return found == FItems.end() ? -1 : static_cast<int>(found - FItems.begin());
+}
+
+HMENU TMenuItem::Handle() {
+  if (!FHandle) FHandle = CreatePopupMenu();
+  return FHandle;
+}
+
+TMenu* TMenuItem::Menu() const {
+  const TMenuItem* item = this;
+  while (item->FParent) item = item->FParent;
+  return item->FMenu;
+}
+
+void TMenuItem::SetCaption(const std::string& caption) {
+  FCaption = caption;
+  Changed();
+}
+
+void TMenuItem::SetImageIndex(int index) {
+  FImageIndex = index;
+  Changed();
+}
+
+void TMenuItem::SetEnabled(bool enabled) {
+  FEnabled = enabled;
+  Changed();
+}
+
+void TMenuItem::SetVisible(bool visible) {
+  FVisible = visible;
+  Changed();
+}
+
+void TMenuItem::SetChecked(bool checked) {
+  FChecked = checked;
+  Changed();
+}
+
+void TMenuItem::Click() { Fire(OnClick, this); }
+
+void TMenuItem::Changed() {
+  if (FParent) FParent->Rebuild();
+}
+
+void TMenuItem::Rebuild() {
+  if (!FHandle && FItems.empty()) return;
+  HMENU menu = Handle();
+  while (GetMenuItemCount(menu) > 0) RemoveMenu(menu, 0, MF_BYPOSITION);
+  std::vector<TMenuItem*> shown;
+  for (TMenuItem* item : FItems) {
+    if (!item->FVisible) continue;
+    if (item->IsLine() && (shown.empty() || shown.back()->IsLine())) continue;
+    shown.push_back(item);
+  }
+  while (!shown.empty() && shown.back()->IsLine()) shown.pop_back();
+  for (TMenuItem* item : shown) item->AppendTo(menu);
+}
+
+void TMenuItem::AppendTo(HMENU menu) {
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
+  info.wID = FCommand;
+  info.dwItemData = FCommand;
+  if (IsLine()) {
+    info.fType = MFT_SEPARATOR;
+  } else {
+    info.fMask |= MIIM_STRING | MIIM_STATE;
+    info.fType = OnDrawItem ? MFT_OWNERDRAW : MFT_STRING;
+    info.dwTypeData = const_cast<char*>(FCaption.c_str());
+    info.fState = (FEnabled ? MFS_ENABLED : MFS_DISABLED) | (FChecked ? MFS_CHECKED : 0);
+    if (!FItems.empty()) {
+      info.fMask |= MIIM_SUBMENU;
+      info.hSubMenu = Handle();
+    }
+    TMenu* owner = Menu();
+    if (FImageIndex >= 0 && owner && owner->Images && !OnDrawItem) {
+      FBitmap = owner->Images->GetBitmap(FImageIndex, clSystemColor | COLOR_MENU);
+      info.fMask |= MIIM_BITMAP;
+      info.hbmpItem = static_cast<HBITMAP>(FBitmap.Get());
+    }
+  }
+  InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
+}
+
+TMenu::TRootItem::TRootItem(TMenu& menu, bool popup) : TMenuItem(nullptr), FOwnerMenu(menu) {
+  FMenu = &menu;
+  FHandle = popup ? CreatePopupMenu() : CreateMenu();
+}
+
+void TMenu::TRootItem::Rebuild() {
+  TMenuItem::Rebuild();
+  if (FOwnerMenu.Window) DrawMenuBar(FOwnerMenu.Window);
+}
+
+TMenu::TMenu(TComponent* owner, bool popup) : TComponent(owner), FItems(*this, popup) {}
+
+TMenu::~TMenu() {
+  if (Window) SetMenu(Window, nullptr);
+}
+
+void TPopupMenu::Popup(int x, int y, HWND window) {
+  UINT command = static_cast<UINT>(
+      TrackPopupMenu(Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, window, nullptr));
+  if (command) TMenuItem::DispatchCommand(command);
+}
