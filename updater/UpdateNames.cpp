@@ -1,5 +1,8 @@
 #include "updater/UpdateNames.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= 32; }
@@ -29,6 +32,15 @@ std::string BackupName(const std::string& fileName) {
   size_t mark = fileName.find_last_of(".\\:");
   bool hasExtension = mark != std::string::npos && fileName[mark] == '.';
   return (hasExtension ? fileName.substr(0, mark) : fileName) + ".BAK";
+}
+
+std::string SafeBackupName(const std::string& fileName) {
+  std::string backup = BackupName(fileName);
+  bool same = backup.size() == fileName.size() &&
+              std::equal(backup.begin(), backup.end(), fileName.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+              });
+  return same ? fileName + ".BAK" : backup;
 }
 
 bool IsNameInsideFolder(const std::string& fileName) {

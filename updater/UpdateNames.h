@@ -14,6 +14,10 @@ std::string ValueOfLine(const std::string& line);
 // by ".BAK".
 std::string BackupName(const std::string& fileName);
 
+// The backup name actually used: BackupName, unless that names the file itself (a name ending
+// in ".BAK" in any letter case), in which case ".BAK" is appended so the old file is kept.
+std::string SafeBackupName(const std::string& fileName);
+
 // True when program folder + name stays inside the folder: not empty, not rooted, no drive
 // or other ":", no empty component and none made only of dots and blanks (either slash
 // separates).

@@ -41,6 +41,13 @@ TEST(UpdateNames, BackupNameReplacesTheExtension) {
   for (const Case& c : cases) EXPECT_EQ(BackupName(c.name), c.backup) << c.name;
 }
 
+TEST(UpdateNames, SafeBackupNameNeverNamesTheFileItself) {
+  EXPECT_EQ(SafeBackupName("setup.exe"), "setup.BAK");
+  EXPECT_EQ(SafeBackupName("old.bak"), "old.bak.BAK");
+  EXPECT_EQ(SafeBackupName("OLD.BAK"), "OLD.BAK.BAK");
+  EXPECT_EQ(SafeBackupName("old.bakx"), "old.BAK");
+}
+
 TEST(UpdateNames, NamesThatLeaveTheFolderAreRefused) {
   for (const char* inside : {"a.exe", "sub\\a.exe", "sub/deeper/a.exe", "..a.exe", "a..b"})
     EXPECT_TRUE(IsNameInsideFolder(inside)) << inside;
