@@ -1,0 +1,21 @@
+// The library's entry points for the host. Nothing leaves them: every error is swallowed.
+#include <cctype>
+#include <string>
+
+#include "browser/voRegistryBrowser.h"
+#include "registry/Reg32vs64.h"
+
+extern "C" __declspec(dllexport) void __stdcall ShowRegForm(const char* viewName) {
+  if (!viewName) return;
+  try {
+    std::string view = viewName;
+    for (char& c : view)
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (view != "X64" && view != "X86") return;
+    auto* form = new TfrmTavisk(nullptr);
+    BrowserForm = form;
+    Use64BitView = view == "X64";
+    form->Show();
+  } catch (...) {
+  }
+}
