@@ -11,10 +11,15 @@ mkdir -p "$(dirname "$prefix")"
   flock 9
   if [ ! -f "$prefix/.ready" ]; then
     mkdir -p "$prefix"
-    /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
-    /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "${WINE_GRAPHICS:-null}" /f >/dev/null 2>&1
+    /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 9>&-
+    /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "${WINE_GRAPHICS:-null}" /f >/dev/null 2>&1 9>&-
     touch "$prefix/.ready"
   fi
-  /usr/lib/wine/wineserver -p 2>/dev/null || true
+  # A freshly started server gets its system processes booted here, with no pipe of the caller
+  # open: a test's own wine process would otherwise start them holding its output, and the test
+  # runner would wait for them forever.
+  if /usr/lib/wine/wineserver -p >/dev/null 2>&1 9>&- </dev/null; then
+    /usr/lib/wine/wine64 wineboot >/dev/null 2>&1 9>&- </dev/null
+  fi
 ) 9>"$prefix.lock"
 exec /usr/lib/wine/wine64 "$@"
