@@ -1,11 +1,12 @@
-// The library's entry points for the host. Nothing leaves them: every error is swallowed.
+// The library's entry points for the host, exported by Tavisk.def. Nothing leaves them: every
+// error is swallowed.
 #include <cctype>
 #include <string>
 
 #include "browser/voRegistryBrowser.h"
 #include "registry/Reg32vs64.h"
 
-extern "C" __declspec(dllexport) void __stdcall ShowRegForm(const char* viewName) {
+extern "C" void __stdcall ShowRegForm(const char* viewName) {
   if (!viewName) return;
   try {
     std::string view = viewName;

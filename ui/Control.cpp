@@ -70,7 +70,7 @@ void TControl::CreateHandle() {
   HWND window = CreateWindowExA(params.ExStyle, params.ClassName.c_str(), FCaption.c_str(),
                                 params.Style & ~WS_VISIBLE, FLeft, FTop, FWidth, FHeight, parent,
                                 nullptr, Application->Instance(), this);
-  if (!window) throw Exception("Error creating window " + Name);
+  if (!window) throw Exception(Format("Error creating window %s (%lu)", Name.c_str(), GetLastError()));
   if (params.SystemClass) {
     Attach(window);
     SetWindowSubclass(window, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
