@@ -58,9 +58,9 @@ void TForm::SetVisible(bool visible) {
     }
     PlaceOnFirstShow();
   }
-  TControl::SetVisible(true);
   int command = FWindowState == wsMaximized ? SW_SHOWMAXIMIZED : FWindowState == wsMinimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
   ShowWindow(Handle(), command);
+  TControl::SetVisible(true);
   SetForegroundWindow(Handle());
 }
 
@@ -156,6 +156,8 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_SIZE:
+      // While hidden the size changes come from the program, not from the user.
+      if (!IsWindowVisible(Handle())) break;
       if (wParam == SIZE_MAXIMIZED) FWindowState = wsMaximized;
       else if (wParam == SIZE_MINIMIZED) FWindowState = wsMinimized;
       else if (wParam == SIZE_RESTORED) FWindowState = wsNormal;
