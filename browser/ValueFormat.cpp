@@ -110,7 +110,7 @@ std::string NameAt(const std::array<std::string, N>& names, unsigned index) {
   return index < N ? names[index] : std::string();
 }
 
-// run: the letters of one specifier, such as "dd"; letters that name no field are copied.
+// run: one field's repeated letters, such as "dd"; letters that name no field are copied.
 std::string Field(char field, const std::string& run, const TLocalDateTime& time,
                   const TDateFormatSettings& settings) {
   const std::size_t count = run.size();
