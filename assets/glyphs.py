@@ -153,9 +153,9 @@ def letters_ab():
 
 def binary_digits():
     canvas = blank()
-    canvas.rect(0, 0, 15, 15, WHITE)
-    canvas.frame(0, 0, 15, 15, GREY)
-    for top, word in ((2, "010"), (9, "110")):
+    canvas.rect(0, 0, 15, 14, WHITE)
+    canvas.frame(0, 0, 15, 14, GREY)
+    for top, word in ((2, "010"), (8, "110")):
         for i, digit in enumerate(word):
             bitmap_text(canvas, DIGITS[digit], 2 + 4 * i, top, NAVY)
     return canvas
@@ -167,9 +167,9 @@ def arrow(tail, tip, colour, edge, shaft=3.0, head=7.0, head_length=4.0):
 
 
 def page_with_arrow():
-    sheet = page(0, 10)
-    text_lines(sheet, 2, 8)
-    return over(sheet, arrow((5, 10), (16, 10), BLACK, BLACK, shaft=2.0, head=8.0, head_length=5.0))
+    sheet = page(1, 11)
+    text_lines(sheet, 3, 9)
+    return over(sheet, arrow((6, 10), (16, 10), BLACK, BLACK, shaft=2.0, head=8.0, head_length=5.0))
 
 
 def folder_with_arrow():

@@ -1,4 +1,4 @@
-"""Writes canvases as Windows bitmap (.bmp, 24 bits) and icon (.ico, 32 bits with mask) files."""
+"""Encodes canvases as Windows bitmap files (24 bits) and icon resources (32 bits with mask)."""
 import struct
 
 from raster import FUCHSIA
@@ -49,14 +49,15 @@ def _icon_image(canvas, key):
     return header + bytes(colour) + bytes(mask)
 
 
-def ico_bytes(canvases, key=FUCHSIA):
-    """An icon file holding one image per canvas; the key colour becomes transparent."""
-    images = [_icon_image(c, key) for c in canvases]
-    directory = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    entries = b""
-    for canvas, image in zip(canvases, images):
-        entries += struct.pack("<BBBBHHII", canvas.width % 256, canvas.height % 256, 0, 0, 1, 32,
-                               len(image), offset)
-        offset += len(image)
-    return directory + entries + b"".join(images)
+def icon_images(canvases, key=FUCHSIA):
+    """The images of an icon as they are stored as resources, the key colour transparent."""
+    return [_icon_image(c, key) for c in canvases]
+
+
+def icon_group(canvases, images, first_id):
+    """The icon group resource that lists the images, numbered from first_id."""
+    group = struct.pack("<HHH", 0, 1, len(images))
+    for n, (canvas, image) in enumerate(zip(canvases, images)):
+        group += struct.pack("<BBBBHHIH", canvas.width % 256, canvas.height % 256, 0, 0, 1, 32,
+                             len(image), first_id + n)
+    return group
