@@ -46,7 +46,7 @@ TBevel* ToolSeparator(TfrmTavisk* form, const char* name, int left) {
 void TfrmTavisk::Describe() {
   HINSTANCE resources = Application->Instance();
   Name = "frmTavisk";
-  SetCaption("Registry Browser");
+  SetCaption("Registry");
   Font().Assign(FontFace, -11, ANSI_CHARSET, clWindowText);
   Position = poDefaultPosOnly;
   SetWindowState(wsMaximized);
@@ -130,7 +130,6 @@ void TfrmTavisk::Describe() {
   pnRegPath = Place<TPanel>(this, "pnRegPath", 0, 29, 832, 19);
   pnRegPath->SetAlign(alTop);
   pnRegPath->BevelInner = bvLowered;
-  pnRegPath->BevelOuter = bvNone;
   pnRegPath->SetParent(this);
   edRegPath = Place<TEdit>(this, "edRegPath", 4, 3, 824, 14);
   edRegPath->BorderNone = true;
@@ -146,7 +145,6 @@ void TfrmTavisk::Describe() {
   pnBack = Place<TPanel>(this, "pnBack", 0, 48, 832, 452);
   pnBack->SetAlign(alClient);
   pnBack->BevelInner = bvLowered;
-  pnBack->BevelOuter = bvNone;
   pnBack->SetParent(this);
   tvRegistry = Place<TTreeView>(this, "tvRegistry", 2, 2, 311, 448);
   tvRegistry->BorderNone = true;

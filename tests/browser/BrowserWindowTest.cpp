@@ -125,6 +125,9 @@ TEST_F(BrowserWindowTest, OpensMaximisedWithCaptionIconAndMenu) {
   HWND window = Open();
   ASSERT_NE(nullptr, window);
   EXPECT_TRUE(IsZoomed(window));
+  char caption[64] = {};
+  GetWindowTextA(window, caption, sizeof caption);
+  EXPECT_STREQ("Registry", caption);
   EXPECT_NE(nullptr, reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0)));
   EXPECT_EQ((std::vector<std::string>{"&File", "&View", "&Bookmarks"}), MenuTexts(GetMenu(window)));
 }
@@ -231,6 +234,18 @@ TEST_F(BrowserWindowTest, ShowLaysOutTheDialogButtonsAndPathLineAtTheDefaultSize
   RECT back = BoundsInParent(Child(window, "pnBack"));
   EXPECT_EQ(48, back.top);
   EXPECT_EQ(500, back.bottom);
+  // Inside the two bevels of pnBack: the tree, the splitter and the list that fills the rest.
+  struct Placed {
+    const char* name;
+    RECT bounds;
+  } placed[] = {{"tvRegistry", {2, 2, 313, 450}}, {"Splitter", {313, 2, 318, 450}}, {"lvRegistry", {318, 2, 830, 450}}};
+  for (const Placed& p : placed) {
+    RECT r = BoundsInParent(Child(window, p.name));
+    EXPECT_EQ(p.bounds.left, r.left) << p.name;
+    EXPECT_EQ(p.bounds.top, r.top) << p.name;
+    EXPECT_EQ(p.bounds.right, r.right) << p.name;
+    EXPECT_EQ(p.bounds.bottom, r.bottom) << p.name;
+  }
 }
 
 TEST_F(BrowserWindowTest, ExitCloseBoxAndSystemMenuAllHideTheWindow) {
