@@ -1,7 +1,7 @@
 """A shaded globe with continents, drawn at any size."""
 import math
 
-from raster import mix, _inside_polygon
+from raster import mix, inside_polygon
 
 OCEAN = (40, 110, 230)
 LAND = (40, 170, 60)
@@ -28,7 +28,7 @@ def draw_globe(canvas, cx, cy, radius, grid=True):
 
 
 def _surface(u, v, radius, grid):
-    land = any(_inside_polygon(c, u, v) for c in CONTINENTS)
+    land = any(inside_polygon(c, u, v) for c in CONTINENTS)
     colour = LAND if land else OCEAN
     if grid and _on_grid(u, v, radius):
         colour = mix(colour, GRID, 0.6)

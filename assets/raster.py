@@ -14,9 +14,6 @@ class Canvas:
         self.height = height
         self.pixels = [[ground] * width for _ in range(height)]
 
-    def get(self, x, y):
-        return self.pixels[y][x]
-
     def set(self, x, y, colour):
         if 0 <= x < self.width and 0 <= y < self.height:
             self.pixels[y][x] = colour
@@ -41,28 +38,11 @@ class Canvas:
         self.rect(x0, y0, x0, y1, colour)
         self.rect(x1, y0, x1, y1, colour)
 
-    def line(self, x0, y0, x1, y1, colour):
-        """One-pixel line between two pixel positions (Bresenham)."""
-        dx, dy = abs(x1 - x0), -abs(y1 - y0)
-        sx, sy = (1 if x1 >= x0 else -1), (1 if y1 >= y0 else -1)
-        err = dx + dy
-        while True:
-            self.set(x0, y0, colour)
-            if x0 == x1 and y0 == y1:
-                return
-            e2 = 2 * err
-            if e2 >= dy:
-                err += dy
-                x0 += sx
-            if e2 <= dx:
-                err += dx
-                y0 += sy
-
     def polygon(self, points, colour):
         """Fills a polygon given in continuous coordinates (even-odd rule)."""
         xs = [p[0] for p in points]
         ys = [p[1] for p in points]
-        self.fill_where(lambda px, py: _inside_polygon(points, px, py), colour,
+        self.fill_where(lambda px, py: inside_polygon(points, px, py), colour,
                         (min(xs), min(ys), max(xs), max(ys)))
 
     def thick_line(self, x0, y0, x1, y1, width, colour):
@@ -77,14 +57,12 @@ class Canvas:
         self.fill_where(lambda px, py: ((px - cx) / rx) ** 2 + ((py - cy) / ry) ** 2 <= 1,
                         colour, (cx - rx, cy - ry, cx + rx, cy + ry))
 
-    def ring(self, cx, cy, outer, inner, colour, start=0, end=360):
-        """Part of an annulus; angles in degrees, counted clockwise from three o'clock."""
+    def ring(self, cx, cy, outer, inner, colour, start, end):
+        """An arc of an annulus; angles in degrees, counted clockwise from three o'clock."""
         def inside(px, py):
-            r = math.hypot(px - cx, py - cy)
-            if not inner <= r <= outer:
-                return False
-            angle = math.degrees(math.atan2(py - cy, px - cx)) % 360
-            return (angle - start) % 360 <= (end - start) % 360 or end - start >= 360
+            angle = math.degrees(math.atan2(py - cy, px - cx))
+            return (inner <= math.hypot(px - cx, py - cy) <= outer and
+                    (angle - start) % 360 <= (end - start) % 360)
         self.fill_where(inside, colour, (cx - outer, cy - outer, cx + outer, cy + outer))
 
     def paste(self, other, dx=0, dy=0, key=FUCHSIA):
@@ -142,7 +120,7 @@ def mix(a, b, share):
     return tuple(round(ca + (cb - ca) * share) for ca, cb in zip(a, b))
 
 
-def _inside_polygon(points, px, py):
+def inside_polygon(points, px, py):
     inside = False
     j = len(points) - 1
     for i in range(len(points)):
