@@ -27,6 +27,10 @@ bool BrowserVisible() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: TaviskHost X64|X86\n");
+    return 2;
+  }
   HMODULE library = LoadLibraryA("Tavisk.dll");
   if (!library) {
     std::fprintf(stderr, "TaviskHost: cannot load Tavisk.dll (error %lu)\n", GetLastError());
@@ -37,7 +41,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "TaviskHost: Tavisk.dll has no ShowRegForm\n");
     return 1;
   }
-  showRegForm(argc > 1 ? argv[1] : "X64");
+  showRegForm(argv[1]);
   // Wakes the loop now and then, since hiding a window posts nothing to this thread.
   SetTimer(nullptr, 0, 200, nullptr);
   MSG msg;
