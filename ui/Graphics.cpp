@@ -62,6 +62,15 @@ void TCanvas::Line(int x1, int y1, int x2, int y2, TColor color) {
   SelectObject(FDC, old);
 }
 
+void TCanvas::RoundFrame(const RECT& r, int ellipseWidth, int ellipseHeight, TColor color) {
+  TGdiObject pen(CreatePen(PS_SOLID, 1, ColorToRGB(color)));
+  HGDIOBJ oldPen = SelectObject(FDC, pen.Get());
+  HGDIOBJ oldBrush = SelectObject(FDC, GetStockObject(NULL_BRUSH));
+  RoundRect(FDC, r.left, r.top, r.right, r.bottom, ellipseWidth, ellipseHeight);
+  SelectObject(FDC, oldBrush);
+  SelectObject(FDC, oldPen);
+}
+
 void TCanvas::SetFont(TFont& font) { SelectObject(FDC, font.Handle()); }
 
 void TCanvas::TextOut(int x, int y, const std::string& text, TColor color) {

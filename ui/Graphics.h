@@ -67,6 +67,8 @@ public:
   void FillRect(const RECT& r, TColor color);
   void FrameRect(const RECT& r, TColor color);
   void Line(int x1, int y1, int x2, int y2, TColor color);
+  // The outline only: a rectangle with corners rounded by ellipses of the given size.
+  void RoundFrame(const RECT& r, int ellipseWidth, int ellipseHeight, TColor color);
   void SetFont(TFont& font);
   void TextOut(int x, int y, const std::string& text, TColor color);
   void DrawText(RECT r, const std::string& text, UINT format, TColor color);

@@ -49,16 +49,20 @@ bool TMenuItem::DispatchCommand(UINT id) {
 bool TMenuItem::DispatchDraw(const DRAWITEMSTRUCT& draw) {
   if (draw.CtlType != ODT_MENU) return false;
   TMenuItem* item = ItemOf(static_cast<UINT>(draw.itemData));
-  if (!item || !item->OnDrawItem) return false;
+  if (!item || !item->OnAdvancedDrawItem) return false;
   TCanvas canvas(draw.hDC);
-  item->OnDrawItem(item, canvas, draw.rcItem, draw.itemState);
+  item->OnAdvancedDrawItem(item, canvas, draw.rcItem, draw.itemState);
   return true;
 }
 
 bool TMenuItem::DispatchMeasure(MEASUREITEMSTRUCT& measure) {
   if (measure.CtlType != ODT_MENU) return false;
   TMenuItem* item = ItemOf(static_cast<UINT>(measure.itemData));
-  if (!item || !item->OnMeasureItem) return false;
+  if (!item) return false;
+  if (!item->OnMeasureItem) {
+    item->DefaultMeasure(measure);
+    return true;
+  }
   HDC dc = GetDC(nullptr);
   int width = static_cast<int>(measure.itemWidth), height = static_cast<int>(measure.itemHeight);
   {
@@ -69,6 +73,38 @@ bool TMenuItem::DispatchMeasure(MEASUREITEMSTRUCT& measure) {
   measure.itemWidth = static_cast<UINT>(width);
   measure.itemHeight = static_cast<UINT>(height);
   return true;
+}
+
+void TMenuItem::DefaultMeasure(MEASUREITEMSTRUCT& measure) const {
+  // Room for the 20-pixel image column, the caption after a blank, and a margin.
+  constexpr int imageColumn = 20, margin = 8, separatorHeight = 9;
+  if (IsLine()) {
+    measure.itemWidth = 0;
+    measure.itemHeight = separatorHeight;
+    return;
+  }
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  TGdiObject font(CreateFontIndirectA(&metrics.lfMenuFont));
+  HDC dc = GetDC(nullptr);
+  RECT text{};
+  {
+    TCanvas canvas(dc);
+    SelectObject(dc, font.Get());
+    std::string shown = " " + FCaption;
+    ::DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &text, DT_SINGLELINE | DT_CALCRECT);
+  }
+  ReleaseDC(nullptr, dc);
+  int imageHeight = 0;
+  TMenu* owner = Menu();
+  TImageList* images = FParent && FParent->SubMenuImages ? FParent->SubMenuImages : owner ? owner->Images : nullptr;
+  if (images && FImageIndex >= 0) imageHeight = images->Height() + 2;
+  // A menu-bar item without an image draws its caption over the whole of its place.
+  bool barItem = FParent && !FParent->FParent && dynamic_cast<TMainMenu*>(owner);
+  int column = barItem && FImageIndex < 0 ? 0 : imageColumn;
+  measure.itemWidth = static_cast<UINT>(column + text.right + margin);
+  measure.itemHeight = static_cast<UINT>(std::max<LONG>(text.bottom + 4, imageHeight));
 }
 
 void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
@@ -132,7 +168,15 @@ void TMenuItem::SetChecked(bool checked) {
   Changed();
 }
 
-void TMenuItem::Click() { Fire(OnClick, this); }
+void TMenuItem::SetDefault(bool isDefault) {
+  FDefault = isDefault;
+  Changed();
+}
+
+void TMenuItem::Click() {
+  TNotifyEvent handler = OnClick;
+  Fire(handler, this);
+}
 
 void TMenuItem::Changed() {
   if (FParent) FParent->Rebuild();
@@ -152,25 +196,32 @@ void TMenuItem::Rebuild() {
   for (TMenuItem* item : shown) item->AppendTo(menu);
 }
 
+void TMenuItem::RebuildAll() {
+  for (TMenuItem* item : FItems) item->RebuildAll();
+  Rebuild();
+}
+
 void TMenuItem::AppendTo(HMENU menu) {
   MENUITEMINFOA info{};
   info.cbSize = sizeof info;
   info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
   info.wID = FCommand;
   info.dwItemData = FCommand;
+  TMenu* owner = Menu();
+  bool ownerDraw = owner && owner->OwnerDraw();
   if (IsLine()) {
-    info.fType = MFT_SEPARATOR;
+    info.fType = MFT_SEPARATOR | (ownerDraw ? MFT_OWNERDRAW : 0);
   } else {
     info.fMask |= MIIM_STRING | MIIM_STATE;
-    info.fType = OnDrawItem ? MFT_OWNERDRAW : MFT_STRING;
+    info.fType = ownerDraw ? MFT_OWNERDRAW : MFT_STRING;
     info.dwTypeData = const_cast<char*>(FCaption.c_str());
-    info.fState = (FEnabled ? MFS_ENABLED : MFS_DISABLED) | (FChecked ? MFS_CHECKED : 0);
+    info.fState = (FEnabled ? MFS_ENABLED : MFS_DISABLED) | (FChecked ? MFS_CHECKED : 0) |
+                  (FDefault ? MFS_DEFAULT : 0);
     if (!FItems.empty()) {
       info.fMask |= MIIM_SUBMENU;
       info.hSubMenu = Handle();
     }
-    TMenu* owner = Menu();
-    if (FImageIndex >= 0 && owner && owner->Images && !OnDrawItem) {
+    if (FImageIndex >= 0 && owner && owner->Images && !ownerDraw) {
       FBitmap = owner->Images->GetBitmap(FImageIndex, clSystemColor | COLOR_MENU);
       info.fMask |= MIIM_BITMAP;
       info.hbmpItem = static_cast<HBITMAP>(FBitmap.Get());
@@ -190,6 +241,12 @@ void TMenu::TRootItem::Rebuild() {
 }
 
 TMenu::TMenu(TComponent* owner, bool popup) : TComponent(owner), FItems(*this, popup) {}
+
+void TMenu::SetOwnerDraw(bool ownerDraw) {
+  if (FOwnerDraw == ownerDraw) return;
+  FOwnerDraw = ownerDraw;
+  FItems.RebuildAll();
+}
 
 TMenu::~TMenu() {
   if (Window) SetMenu(Window, nullptr);

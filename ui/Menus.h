@@ -1,7 +1,9 @@
 #pragma once
 // Main and pop-up menus built with the Win32 menu API. Items keep their caption (with "&" hot
 // keys) in the menu even when owner-drawn. Hidden items are left out of the real menu, and
-// separators that would come first, last or after another one are not shown.
+// separators that would come first, last or after another one are not shown. While a menu's
+// OwnerDraw is on, every item of it is drawn by its OnAdvancedDrawItem handler and, unless it has
+// an OnMeasureItem handler, measured to fit its caption and its image.
 #include <windows.h>
 
 #include <functional>
@@ -49,12 +51,17 @@ public:
   void SetVisible(bool visible);
   bool Checked() const { return FChecked; }
   void SetChecked(bool checked);
+  bool Default() const { return FDefault; }
+  void SetDefault(bool isDefault);
+  // Images for this item's children, in place of the menu's.
+  TImageList* SubMenuImages = nullptr;
   // The menu this item belongs to, or null while detached.
   TMenu* Menu() const;
 
   TNotifyEvent OnClick;
-  TMenuDrawItemEvent OnDrawItem;
+  TMenuDrawItemEvent OnAdvancedDrawItem;
   TMenuMeasureItemEvent OnMeasureItem;
+  // The handler may destroy this item: nothing of it is touched after the handler returns.
   virtual void Click();
 
 protected:
@@ -65,12 +72,15 @@ protected:
 private:
   friend class TMenu;
   void AppendTo(HMENU menu);
+  void RebuildAll();
+  void DefaultMeasure(MEASUREITEMSTRUCT& measure) const;
 
   std::string FCaption;
   int FImageIndex = -1;
   bool FEnabled = true;
   bool FVisible = true;
   bool FChecked = false;
+  bool FDefault = false;
   UINT FCommand;
   HMENU FHandle = nullptr;
   TMenuItem* FParent = nullptr;
@@ -86,6 +96,10 @@ public:
   HMENU Handle() { return FItems.Handle(); }
   TMenuItem& Items() { return FItems; }
   TImageList* Images = nullptr;
+  bool RightToLeft = false;
+  bool OwnerDraw() const { return FOwnerDraw; }
+  // Rebuilds every submenu so that each item takes the new drawing mode.
+  void SetOwnerDraw(bool ownerDraw);
   // The window whose menu bar this is; redrawn when the items change.
   HWND Window = nullptr;
 
@@ -99,6 +113,7 @@ private:
     TMenu& FOwnerMenu;
   };
   TRootItem FItems;
+  bool FOwnerDraw = false;
 };
 
 class TMainMenu : public TMenu {
