@@ -174,6 +174,8 @@ void TMenuItem::SetDefault(bool isDefault) {
 }
 
 void TMenuItem::Click() {
+  if (!FEnabled) return;
+  if (AutoCheck) SetChecked(!FChecked);
   TNotifyEvent handler = OnClick;
   Fire(handler, this);
 }

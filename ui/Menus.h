@@ -58,10 +58,13 @@ public:
   // The menu this item belongs to, or null while detached.
   TMenu* Menu() const;
 
+  // Clicking toggles the mark first.
+  bool AutoCheck = false;
   TNotifyEvent OnClick;
   TMenuDrawItemEvent OnAdvancedDrawItem;
   TMenuMeasureItemEvent OnMeasureItem;
-  // The handler may destroy this item: nothing of it is touched after the handler returns.
+  // Does nothing while disabled. The handler may destroy this item: nothing of it is touched
+  // after the handler returns.
   virtual void Click();
 
 protected:
