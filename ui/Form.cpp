@@ -120,7 +120,8 @@ void TForm::SetBorderStyle(TFormBorderStyle style, unsigned icons) {
   if (icons & biMinimize) FStyle |= WS_MINIMIZEBOX;
   if (icons & biMaximize) FStyle |= WS_MAXIMIZEBOX;
   SetWindowLongPtrA(Handle(), GWL_STYLE, FStyle);
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  // Restyling must not activate a window that is not shown yet.
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TForm::SetWindowState(TWindowState state) {
