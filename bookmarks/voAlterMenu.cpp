@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "rtl/ShortCut.h"
 #include "ui/ImgList.h"
 
 namespace {
@@ -149,4 +150,5 @@ void TvoAlterMenu::DrawItem(TObject* sender, TCanvas& canvas, RECT rect, UINT st
   text.left += 2;
   text.top += 2;
   DrawTextIn(dc, caption, text, flags, fontColor);
+  DrawTextIn(dc, ShortCutToText(item->ShortCut) + " ", text, rightToLeft ? 0 : DT_RIGHT, fontColor);
 }

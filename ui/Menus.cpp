@@ -76,7 +76,7 @@ bool TMenuItem::DispatchMeasure(MEASUREITEMSTRUCT& measure) {
 }
 
 void TMenuItem::DefaultMeasure(MEASUREITEMSTRUCT& measure) const {
-  // Room for the 20-pixel image column, the caption after a blank, and a margin.
+  // Room for the 20-pixel image column, the caption after a blank, the shortcut and a margin.
   constexpr int imageColumn = 20, margin = 8, separatorHeight = 9;
   if (IsLine()) {
     measure.itemWidth = 0;
@@ -88,12 +88,13 @@ void TMenuItem::DefaultMeasure(MEASUREITEMSTRUCT& measure) const {
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   TGdiObject font(CreateFontIndirectA(&metrics.lfMenuFont));
   HDC dc = GetDC(nullptr);
-  RECT text{};
+  RECT text{}, shortCut{};
   {
     TCanvas canvas(dc);
     SelectObject(dc, font.Get());
-    std::string shown = " " + FCaption;
+    std::string shown = " " + FCaption, keys = ShortCutToText(ShortCut) + " ";
     ::DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &text, DT_SINGLELINE | DT_CALCRECT);
+    ::DrawTextA(dc, keys.c_str(), static_cast<int>(keys.size()), &shortCut, DT_SINGLELINE | DT_CALCRECT);
   }
   ReleaseDC(nullptr, dc);
   int imageHeight = 0;
@@ -103,7 +104,7 @@ void TMenuItem::DefaultMeasure(MEASUREITEMSTRUCT& measure) const {
   // A menu-bar item without an image draws its caption over the whole of its place.
   bool barItem = FParent && !FParent->FParent && dynamic_cast<TMainMenu*>(owner);
   int column = barItem && FImageIndex < 0 ? 0 : imageColumn;
-  measure.itemWidth = static_cast<UINT>(column + text.right + margin);
+  measure.itemWidth = static_cast<UINT>(column + text.right + shortCut.right + margin);
   measure.itemHeight = static_cast<UINT>(std::max<LONG>(text.bottom + 4, imageHeight));
 }
 
@@ -211,12 +212,15 @@ void TMenuItem::AppendTo(HMENU menu) {
   info.dwItemData = FCommand;
   TMenu* owner = Menu();
   bool ownerDraw = owner && owner->OwnerDraw();
+  // The menu's own text carries the shortcut after a tab, as menus show it.
+  std::string shortCut = ShortCutToText(ShortCut);
+  std::string text = shortCut.empty() ? FCaption : FCaption + "\t" + shortCut;
   if (IsLine()) {
     info.fType = MFT_SEPARATOR | (ownerDraw ? MFT_OWNERDRAW : 0);
   } else {
     info.fMask |= MIIM_STRING | MIIM_STATE;
     info.fType = ownerDraw ? MFT_OWNERDRAW : MFT_STRING;
-    info.dwTypeData = const_cast<char*>(FCaption.c_str());
+    info.dwTypeData = const_cast<char*>(text.c_str());
     info.fState = (FEnabled ? MFS_ENABLED : MFS_DISABLED) | (FChecked ? MFS_CHECKED : 0) |
                   (FDefault ? MFS_DEFAULT : 0);
     if (!FItems.empty()) {

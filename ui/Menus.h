@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "rtl/ShortCut.h"
 #include "ui/Component.h"
 #include "ui/Graphics.h"
 
@@ -53,6 +54,8 @@ public:
   void SetChecked(bool checked);
   bool Default() const { return FDefault; }
   void SetDefault(bool isDefault);
+  // Shown after the caption; the item is not bound to the keys here.
+  TShortCut ShortCut = 0;
   // Images for this item's children, in place of the menu's.
   TImageList* SubMenuImages = nullptr;
   // The menu this item belongs to, or null while detached.

@@ -252,6 +252,21 @@ TEST_F(AlterMenuTest, SubMenuImagesOfTheParentWinOverTheMenuImages) {
   EXPECT_EQ(Draw(painter, Exit, 0)->At(5, 5), Column);
 }
 
+TEST_F(AlterMenuTest, ShortcutStandsAtTheRightOrInRightToLeftMenusAtTheLeft) {
+  TvoAlterMenu painter(&Owner);
+  PopItem->SetCaption("&B");
+  PopItem->ShortCut = 'S' | scCtrl;
+  auto p = Draw(painter, PopItem, 0);
+  EXPECT_GT(p->Count(Black, W - 30, 0, W, H), 0);
+  EXPECT_GT(p->Count(Black, 22, 0, 40, H), 0);
+  EXPECT_EQ(p->Count(Black, 50, 0, W - 60, H), 0);
+  Popup->RightToLeft = true;
+  p = Draw(painter, PopItem, 0);
+  EXPECT_GT(p->Count(Black, 0, 0, 40, H), 0);
+  EXPECT_GT(p->Count(Black, W - 40, 0, W - 20, H), 0);
+  EXPECT_EQ(p->Count(Black, 60, 0, W - 50, H), 0);
+}
+
 TEST_F(AlterMenuTest, RightToLeftMirrorsColumnAndText) {
   TvoAlterMenu painter(&Owner);
   Popup->RightToLeft = true;
@@ -281,6 +296,10 @@ TEST(AlterMenuWindowTest, OwnerDrawnMenuIsMeasuredToFitItsCaption) {
   ASSERT_TRUE(TMenuItem::DispatchMeasure(measure));
   EXPECT_GT(measure.itemWidth, 20u + 100u);
   EXPECT_GE(measure.itemHeight, 12u);
+  UINT plain = measure.itemWidth;
+  item->ShortCut = 'S' | scCtrl;
+  ASSERT_TRUE(TMenuItem::DispatchMeasure(measure));
+  EXPECT_GT(measure.itemWidth, plain + 20) << "room for the shortcut";
   measure.itemData = line->Command();
   ASSERT_TRUE(TMenuItem::DispatchMeasure(measure));
   EXPECT_EQ(measure.itemHeight, 9u);
