@@ -1,6 +1,7 @@
 #include "tests/net/ScriptedServer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <stdexcept>
 
 #ifdef _WIN32
@@ -70,7 +71,7 @@ std::string ReadHead(Native s) {
 void SendAll(Native s, const std::string& bytes) {
   size_t sent = 0;
   // A client that stopped reading (a disconnect) must not hold the server for long.
-  while (sent < bytes.size() && Writable(s, 3000)) {
+  while (sent < bytes.size() && Writable(s, 10000)) {
     size_t piece = std::min<size_t>(bytes.size() - sent, 65536);
     int n = static_cast<int>(send(s, bytes.data() + sent, static_cast<int>(piece), kSendFlags));
     if (n <= 0) return;  // the client went away, as some cases intend
@@ -106,7 +107,13 @@ void TScriptedServer::Serve() {
       std::lock_guard<std::mutex> lock(mutex_);
       requests_.push_back(head);
     }
-    SendAll(client, WithPort(reply, port_));
+    std::string bytes = WithPort(reply, port_);
+    size_t pause = bytes.find("{pause}");
+    SendAll(client, bytes.substr(0, pause));
+    if (pause != std::string::npos) {
+      Pause();
+      SendAll(client, bytes.substr(pause + 7));
+    }
 #ifndef _WIN32
     shutdown(client, SHUT_WR);
 #else
@@ -118,6 +125,25 @@ void TScriptedServer::Serve() {
     }
     CloseNative(client);
   }
+}
+
+void TScriptedServer::Pause() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  paused_ = true;
+  changed_.notify_all();
+  changed_.wait_for(lock, std::chrono::seconds(10), [this] { return released_; });
+  paused_ = released_ = false;
+}
+
+void TScriptedServer::Release() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  released_ = true;
+  changed_.notify_all();
+}
+
+bool TScriptedServer::WaitPaused(int milliseconds) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  return changed_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return paused_; });
 }
 
 std::vector<std::string> TScriptedServer::Requests() {
