@@ -6,7 +6,12 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Application->Initialize();
-  Application->CreateForm(MainForm);
+  try {
+    Application->CreateForm(MainForm);
+  } catch (...) {
+    Application->HandleException();  // a window that cannot be made is reported, not a crash
+    return 1;
+  }
   Application->Run();
   TComponent::Free(MainForm);
   return 0;
