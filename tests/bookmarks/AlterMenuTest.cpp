@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "bookmarks/voAlterMenu.h"
+#include "ui/Form.h"
 #include "ui/ImgList.h"
 
 namespace {
@@ -303,6 +304,35 @@ TEST(AlterMenuWindowTest, OwnerDrawnMenuIsMeasuredToFitItsCaption) {
   measure.itemData = line->Command();
   ASSERT_TRUE(TMenuItem::DispatchMeasure(measure));
   EXPECT_EQ(measure.itemHeight, 9u);
+}
+
+}  // namespace
+
+namespace {
+
+// Through a real window: the menu bar asks for the items' sizes with WM_MEASUREITEM.
+TEST(AlterMenuWindowTest, MenuBarOfAWindowIsMeasuredByTheLibrary) {
+  auto* form = new TForm(nullptr);
+  auto* bar = new TMainMenu(form);
+  auto* view = new TMenuItem(form);
+  view->SetCaption("&View with a long caption");
+  bar->Items().Add(view);
+  auto* other = new TMenuItem(form);
+  other->SetCaption("&X");
+  bar->Items().Add(other);
+  form->SetMenu(bar);
+  TvoAlterMenu painter(form);
+  form->Show();
+  RECT wide{}, narrow{};
+  ASSERT_TRUE(GetMenuItemRect(form->Handle(), bar->Handle(), 0, &wide));
+  ASSERT_TRUE(GetMenuItemRect(form->Handle(), bar->Handle(), 1, &narrow));
+  MEASUREITEMSTRUCT measure{};
+  measure.CtlType = ODT_MENU;
+  measure.itemData = view->Command();
+  TMenuItem::DispatchMeasure(measure);
+  EXPECT_GE(wide.right - wide.left, static_cast<LONG>(measure.itemWidth));
+  EXPECT_GT(wide.right - wide.left, narrow.right - narrow.left + 60);
+  TComponent::Free(form);
 }
 
 }  // namespace
