@@ -21,7 +21,7 @@ public:
 class THttpClient {
 public:
   // Received bytes are handled a block of this size at a time; one progress event per block.
-  static constexpr size_t kBlockSize = 64 * 1024;
+  static constexpr size_t kBlockSize = 1024 * 1024;
 
   THttpRequestHeaders Request;
   bool HandleRedirects = false;
