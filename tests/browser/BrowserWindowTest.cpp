@@ -128,6 +128,10 @@ TEST_F(BrowserWindowTest, OpensMaximisedWithCaptionIconAndMenu) {
   char caption[64] = {};
   GetWindowTextA(window, caption, sizeof caption);
   EXPECT_STREQ("Registry", caption);
+  MINMAXINFO limits{};
+  SendMessageA(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  EXPECT_EQ(400, limits.ptMinTrackSize.x);
+  EXPECT_EQ(250, limits.ptMinTrackSize.y);
   EXPECT_NE(nullptr, reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0)));
   EXPECT_EQ((std::vector<std::string>{"&File", "&View", "&Bookmarks"}), MenuTexts(GetMenu(window)));
 }
