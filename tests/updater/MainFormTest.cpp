@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "rtl/Exceptions.h"
+#include "tests/net/ScriptedServer.h"
 #include "ui/Application.h"
+#include "updater/Files.h"
 
 namespace {
 
@@ -79,6 +84,34 @@ TEST_F(MainFormTest, EndOfABodyAbortsSilentlyOnlyWhenStopped) {
   EXPECT_NO_THROW(form->IdHTTP1WorkEnd(form, TWorkMode::wmRead));
   form->Aborted = true;
   EXPECT_THROW(form->IdHTTP1WorkEnd(form, TWorkMode::wmRead), EAbort);
+}
+
+std::string Contents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST_F(MainFormTest, TargetOpenedInPlaceIsCutToTheReceivedLength) {
+  std::string name = "MainFormTest-inplace.bin", path = ProgramFolder() + name;
+  std::ofstream(path, std::ios::binary) << "an older and much longer content";
+  TScriptedServer server({"HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nnew"});
+  form->DownloadFile("k=" + server.Url("/f"), name);
+  EXPECT_EQ(Contents(path), "new");
+  RemoveFile(path);
+}
+
+TEST_F(MainFormTest, TargetThatCannotBeCreatedRaisesTheFileError) {
+  std::string path = ProgramFolder() + "no such folder\\x.bin";
+  try {
+    form->DownloadFile("k=http://127.0.0.1:1/x.bin", "no such folder\\x.bin");
+    ADD_FAILURE() << "no error";
+  } catch (const EAbort&) {
+    ADD_FAILURE() << "silent abort instead of the file error";
+  } catch (const Exception& e) {
+    std::string expected = "Cannot create file \"" + path + "\". ";
+    EXPECT_EQ(std::string(e.what()).substr(0, expected.size()), expected);
+    EXPECT_GT(std::string(e.what()).size(), expected.size());  // the system's reason follows
+  }
 }
 
 // The window's gauge, painted into a memory bitmap.
