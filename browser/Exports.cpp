@@ -20,3 +20,12 @@ extern "C" void __stdcall ShowRegForm(const char* viewName) {
   } catch (...) {
   }
 }
+
+// Navigates the newest window, shown or hidden, without bringing it forward.
+extern "C" void __stdcall GoToBookmark(const char* keyPath) {
+  if (!keyPath || !BrowserForm) return;
+  try {
+    BrowserForm->GoToPath(keyPath);
+  } catch (...) {
+  }
+}

@@ -72,8 +72,7 @@ void TfrmTavisk::Describe() {
   N1 = Item(this, *mnuRegistry, "N1", "-", -1);
   mnuExit = Item(this, *mnuRegistry, "mnuExit", "E&xit", 8, [this](TObject* s) { mnuExitClick(s); });
   mnuOptions = Item(this, bar, "mnuOptions", "&View", -1);
-  // Refresh is bound when the key tree brings its handler.
-  mnuRefresh = Item(this, *mnuOptions, "mnuRefresh", "&Refresh", 12);
+  mnuRefresh = Item(this, *mnuOptions, "mnuRefresh", "&Refresh", 12, [this](TObject* s) { mnuRefreshClick(s); });
   N2 = Item(this, *mnuOptions, "N2", "-", -1);
   mnuAddGUID = Item(this, *mnuOptions, "mnuAddGUID", "Add &GUID", 15, [this](TObject* s) { mnuAddGUIDClick(s); });
   mnuBookmarks = Item(this, bar, "mnuBookmarks", "&Bookmarks", -1);
@@ -101,6 +100,7 @@ void TfrmTavisk::Describe() {
   btnRefresh = ToolButton(this, "btnRefresh", 28, 23, "Refresh");
   btnRefresh->LoadGlyph(resources, IDB_GLYPH_REFRESH, 1);
   btnRefresh->Layout = blGlyphRight;
+  btnRefresh->OnClick = [this](TObject* s) { mnuRefreshClick(s); };
   btnRefresh->SetParent(pnToolbar);
   Bevel1 = ToolSeparator(this, "Bevel1", 54);
   Bevel1->SetParent(pnToolbar);
@@ -157,6 +157,11 @@ void TfrmTavisk::Describe() {
   tvRegistry->SetParent(pnBack);
   tvRegistry->SetImages(imTreeView);
   tvRegistry->SetIndent(19);
+  tvRegistry->OnExpanding = [this](TObject* s, TTreeNode* node, bool& allow) { tvRegistryExpanding(s, node, allow); };
+  tvRegistry->OnChange = [this](TObject* s, TTreeNode* node) { tvRegistryChange(s, node); };
+  tvRegistry->OnMouseDown = [this](TObject* s, TMouseButton button, TShiftState shift, int x, int y) {
+    tvRegistryMouseDown(s, button, shift, x, y);
+  };
   Splitter = Place<TSplitter>(this, "Splitter", 313, 2, 5, 448);
   Splitter->Beveled = true;
   Splitter->SetParent(pnBack);

@@ -1,8 +1,14 @@
 #pragma once
 // The registry browser window: a key tree beside the selected key's values.
+#include <windows.h>
+
 #include <memory>
+#include <string>
+
+#include "browser/ValueFormat.h"
 
 #include "registry/voRegPathManager.h"
+#include "rtl/StringList.h"
 #include "ui/Buttons.h"
 #include "ui/ExtCtrls.h"
 #include "ui/Form.h"
@@ -18,12 +24,31 @@ public:
 
   void SetModalMode(bool value);
   void MarkKeyNode(TTreeNode* node, bool hasSubKeys);
+  const TvoRegPathManager& CurrentPath() const { return *PathManager; }
+
+  // The value list of the key PathManager.RootKey\subPath.
+  void LoadValues(const std::string& subPath);
+  void ShowValues(const std::string& subPath, TStringList& names);
+  void AddModifiedRow(HKEY key);
+  static TLocalDateTime FileTimeToDateTime(const FILETIME& fileTime);
+
+  // The key tree, read lazily, and navigation by key path.
+  std::string NodePath(TTreeNode* node);
+  void LoadSubKeys(const std::string& subPath, TTreeNode* node);
+  void AddKeyNodes(TTreeNode* parent, const TStringList& names);
+  // True when every component of path names a node.
+  bool GoToPath(const std::string& path);
+  void ResetRootNode(const std::string& rootName);
 
   void FormCreate(TObject* sender);
   void FormShow(TObject* sender);
   void FormClose(TObject* sender, TCloseAction& action);
   void FormDestroy(TObject* sender);
   void mnuExitClick(TObject* sender);
+  void tvRegistryExpanding(TObject* sender, TTreeNode* node, bool& allowExpansion);
+  void tvRegistryChange(TObject* sender, TTreeNode* node);
+  void tvRegistryMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+  void mnuRefreshClick(TObject* sender);
   // Bound to controls that stay hidden on every window; nothing to do.
   void mnuUpdateClick(TObject* sender);
   void mnuAddGUIDClick(TObject* sender);

@@ -1,5 +1,6 @@
 // A small host: loads Tavisk.dll beside it, opens a browser window for the view given as the
-// first argument, and runs the message loop until no browser window is visible.
+// first argument, takes it to the key path given as the second, and runs the message loop until
+// no browser window is visible.
 #include <windows.h>
 
 #include <cstdio>
@@ -28,7 +29,7 @@ bool BrowserVisible() {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: TaviskHost X64|X86\n");
+    std::fprintf(stderr, "usage: TaviskHost X64|X86 [key path]\n");
     return 2;
   }
   HMODULE library = LoadLibraryA("Tavisk.dll");
@@ -42,6 +43,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   showRegForm(argv[1]);
+  if (argc > 2) {
+    auto goToBookmark = reinterpret_cast<TGoToBookmark>(reinterpret_cast<void*>(GetProcAddress(library, "GoToBookmark")));
+    if (goToBookmark) goToBookmark(argv[2]);
+  }
   // Wakes the loop now and then, since hiding a window posts nothing to this thread.
   SetTimer(nullptr, 0, 200, nullptr);
   MSG msg;
