@@ -13,6 +13,9 @@ mkdir -p "$(dirname "$prefix")"
     mkdir -p "$prefix"
     /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 9>&-
     /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "${WINE_GRAPHICS:-null}" /f >/dev/null 2>&1 9>&-
+    # The desktop came up with the default driver: restart so every process uses the one just set.
+    /usr/lib/wine/wineserver -k 9>&- 2>/dev/null || true
+    /usr/lib/wine/wineserver -w 9>&- 2>/dev/null || true
     touch "$prefix/.ready"
   fi
   # A freshly started server gets its system processes booted here, with no pipe of the caller
