@@ -82,6 +82,7 @@ void TfrmTavisk::tvRegistryChange(TObject*, TTreeNode* node) {
       TUpdateBracket<TListView> bracket(*lvRegistry);
       lvRegistry->Clear();
     }
+    UpdateBookmarkButton(mnuPopBookmark->Tag);
     UpdateWindow(tvRegistry->Handle());
     UpdateWindow(lvRegistry->Handle());
   } catch (...) {

@@ -81,7 +81,8 @@ void TfrmTavisk::Describe() {
   tvPopupMenu = new TPopupMenu(this);
   tvPopupMenu->Name = "tvPopupMenu";
   tvPopupMenu->Images = imTreeView;
-  mnuPopBookmark = Item(this, tvPopupMenu->Items(), "mnuPopBookmark", "Bookmark", 10);
+  mnuPopBookmark = Item(this, tvPopupMenu->Items(), "mnuPopBookmark", "Bookmark", 10,
+                        [this](TObject* s) { mnuBookmarkClick(s); });
   mnuPopBookmark->SetEnabled(false);
 
   SetClientSize(832, 519);
@@ -96,6 +97,7 @@ void TfrmTavisk::Describe() {
   btnBookmark->SetEnabled(false);
   btnBookmark->SetGlyph(imButtons->GetBitmap(0), 2);
   btnBookmark->Layout = blGlyphBottom;
+  btnBookmark->OnClick = [this](TObject* s) { mnuBookmarkClick(s); };
   btnBookmark->SetParent(pnToolbar);
   btnRefresh = ToolButton(this, "btnRefresh", 28, 23, "Refresh");
   btnRefresh->LoadGlyph(resources, IDB_GLYPH_REFRESH, 1);

@@ -1,11 +1,18 @@
 #include "browser/voRegistryBrowser.h"
 
+#include "bookmarks/MenuChecks.h"
 #include "registry/Reg32vs64.h"
 #include "registry/voRegistry.h"
 #include "ui/Screen.h"
 #include "ui/UpdateBracket.h"
 
 TfrmTavisk* BrowserForm = nullptr;
+
+namespace {
+
+const char* const BookmarksKey = "Software\\Dunmora\\Registry Browser";
+
+}  // namespace
 
 TfrmTavisk::TfrmTavisk(TComponent* owner) : TForm(owner, "TfrmTavisk") {
   Describe();
@@ -20,6 +27,9 @@ void TfrmTavisk::FormCreate(TObject*) {
   pnBack->DoubleBuffered = true;
   pnRegPath->DoubleBuffered = true;
   edRegPath->DoubleBuffered = true;
+  AlterMenu = std::make_unique<TvoAlterMenu>(this);
+  RecentKeys = std::make_unique<TvoRecentKeys>(mnuBookmarks, "\\Registry Browser", AlterMenu.get());
+  RecentKeys->OnOpen = [this](const std::string& path) { OpenBookmark(path); };
   PathManager = std::make_unique<TvoRegPathManager>();
   TUpdateBracket<TTreeView> bracket(*tvRegistry);
   TTreeNode* computer = tvRegistry->AddChild(nullptr, "Computer");
@@ -49,6 +59,7 @@ void TfrmTavisk::SetModalMode(bool value) {
 }
 
 void TfrmTavisk::FormShow(TObject*) {
+  StoreMenuChecks(mnuBookmarks, BookmarksKey, false);
   SetBounds((Screen.Width() - Width()) / 2, (Screen.Height() - Height()) / 2, Width(), Height());
   btnCancel->SetLeft(pnToolbar->Width() - btnCancel->Width() - 3);
   btnUpdate->SetLeft(btnCancel->Left() - btnUpdate->Width() - 3);
@@ -56,9 +67,14 @@ void TfrmTavisk::FormShow(TObject*) {
 }
 
 // The close action stays at the default for a window without owner: hide.
-void TfrmTavisk::FormClose(TObject*, TCloseAction&) {}
+void TfrmTavisk::FormClose(TObject*, TCloseAction&) { StoreMenuChecks(mnuBookmarks, BookmarksKey, true); }
 
-void TfrmTavisk::FormDestroy(TObject*) { PathManager.reset(); }
+// The store saves the bookmarks once more on its way out.
+void TfrmTavisk::FormDestroy(TObject*) {
+  AlterMenu.reset();
+  RecentKeys.reset();
+  PathManager.reset();
+}
 
 void TfrmTavisk::mnuExitClick(TObject*) { Close(); }
 

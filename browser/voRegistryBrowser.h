@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "bookmarks/voAlterMenu.h"
+#include "bookmarks/voRecentKeys.h"
 #include "browser/ValueFormat.h"
 
 #include "registry/voRegPathManager.h"
@@ -49,6 +51,13 @@ public:
   void tvRegistryChange(TObject* sender, TTreeNode* node);
   void tvRegistryMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
   void mnuRefreshClick(TObject* sender);
+
+  // The bookmark commands: add or remove the current key, the look of the two bookmark
+  // controls, and opening a chosen bookmark.
+  void mnuBookmarkClick(TObject* sender);
+  void UpdateBookmarkButton(int currentTag);
+  void OpenBookmark(const std::string& path);
+
   // Bound to controls that stay hidden on every window; nothing to do.
   void mnuUpdateClick(TObject* sender);
   void mnuAddGUIDClick(TObject* sender);
@@ -87,6 +96,8 @@ private:
   // The window description: every control, its place, settings and bound handlers.
   void Describe();
 
+  std::unique_ptr<TvoAlterMenu> AlterMenu;
+  std::unique_ptr<TvoRecentKeys> RecentKeys;
   std::unique_ptr<TvoRegPathManager> PathManager;
   bool ModalMode = false;
 };
