@@ -120,6 +120,17 @@ TEST_F(BookmarkCommandsTest, KeyBookmarkedInAnotherCaseShowsTheRemoveLook) {
   ExpectLook(10, true);
 }
 
+TEST_F(BookmarkCommandsTest, OneRemovalOfATwiceStoredKeyLeavesTheOtherCopy) {
+  std::string path = ScratchPath + "\\Child";
+  Store({path, "HKEY_CURRENT_USER\\Other", path});
+  Open();
+  ASSERT_TRUE(Form->GoToPath(path));
+  Form->mnuPopBookmark->Click();
+  EXPECT_EQ(StoredValue("Key0"), "HKEY_CURRENT_USER\\Other");
+  EXPECT_EQ(StoredValue("Key1"), path);
+  ExpectLook(11, true);
+}
+
 TEST_F(BookmarkCommandsTest, ComputerAndRootNodesDisableBothControls) {
   Open();
   ASSERT_TRUE(Form->GoToPath(ScratchPath));
