@@ -124,6 +124,8 @@ bool TfrmTavisk::GoToPath(const std::string& path) {
 void TfrmTavisk::ResetRootNode(const std::string& rootName) {
   for (TTreeNode* node = tvRegistry->FirstNode()->GetFirstChild(); node; node = node->GetNextSibling()) {
     if (node->Text() != rootName) continue;
+    // The control keeps an emptied node's expanded state; collapse it first.
+    node->Collapse();
     node->DeleteChildren();
     node->SetHasChildren(SubKeyCount(RootKeyFromName(rootName), "") > 0);
     return;
@@ -134,7 +136,11 @@ void TfrmTavisk::mnuRefreshClick(TObject*) {
   TUpdateBracket<TTreeView> bracket(*tvRegistry);
   TTreeNode* selected = tvRegistry->Selected();
   if (selected && selected->Level() > 0) PathManager->SetPath(NodePath(selected));
+  // Emptying a root would move a deeper selection onto the root and lose the key to reopen;
+  // without a selection the change handler does nothing and the path manager keeps it.
+  if (selected && selected->Level() > 1) tvRegistry->SetSelected(nullptr);
   for (TTreeNode* node = tvRegistry->FirstNode()->GetFirstChild(); node; node = node->GetNextSibling()) {
+    node->Collapse();
     node->DeleteChildren();
     ResetRootNode(node->Text());
     if (node->Text() == PathManager->RootName && !PathManager->SubPath.empty()) GoToPath(PathManager->FullPath);

@@ -41,6 +41,19 @@ std::vector<std::string> BrowserTest::ChildTexts(TTreeNode* node) {
   return texts;
 }
 
+namespace {
+// Long enough for the hexadecimal text of the largest readable value.
+std::string ListText(HWND list, int row, int column) {
+  std::string text(4096, '\0');
+  LVITEMA item{};
+  item.iSubItem = column;
+  item.pszText = &text[0];
+  item.cchTextMax = static_cast<int>(text.size());
+  text.resize(static_cast<size_t>(SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item))));
+  return text;
+}
+}  // namespace
+
 std::vector<TShownRow> BrowserTest::Rows() {
   std::vector<TShownRow> rows;
   TListView& list = *form_->lvRegistry;
@@ -49,8 +62,7 @@ std::vector<TShownRow> BrowserTest::Rows() {
     item.mask = LVIF_IMAGE;
     item.iItem = i;
     SendMessageA(list.Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    TListItem& row = list.Item(i);
-    rows.push_back({row.Caption(), row.SubItem(0), row.SubItem(1), item.iImage});
+    rows.push_back({ListText(list.Handle(), i, 0), ListText(list.Handle(), i, 1), ListText(list.Handle(), i, 2), item.iImage});
   }
   return rows;
 }

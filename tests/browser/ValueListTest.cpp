@@ -60,7 +60,9 @@ TEST_F(ValueListTest, EveryTypeShowsItsNameDataAndImage) {
     expected.push_back({c.Name, c.TypeText, c.Data, c.Image});
   }
   ASSERT_TRUE(form_->GoToPath(KeyPath()));
-  EXPECT_EQ(expected, WithoutModified(Rows()));
+  std::vector<TShownRow> rows = WithoutModified(Rows());
+  ASSERT_EQ(expected.size(), rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(expected[i], rows[i]);
 }
 
 TEST_F(ValueListTest, DefaultValueComesFirstAndNamesFollowIgnoringCase) {
@@ -79,6 +81,8 @@ TEST_F(ValueListTest, DefaultValueComesFirstAndNamesFollowIgnoringCase) {
     MakeKey(c.Sub);
     if (c.Set) SetValue(c.Sub, "", REG_SZ, c.Text, static_cast<DWORD>(strlen(c.Text) + 1));
     for (const char* name : {"b", "A", "c"}) SetValue(c.Sub, name, REG_SZ, "", 1);
+  }
+  for (const DefaultCase& c : cases) {
     ASSERT_TRUE(form_->GoToPath(KeyPath(c.Sub))) << c.Sub;
     std::vector<TShownRow> rows = Rows();
     ASSERT_EQ(5u, rows.size()) << c.Sub;
@@ -137,6 +141,8 @@ TEST_F(ValueListTest, NoModifiedRowWhenAHalfOfTheTimeIsZeroOrTheQueryFails) {
   };
   MakeKey("one");
   MakeKey("two");
+  // Read the tree first: the patched query also serves the subkey counts.
+  ASSERT_NE(nullptr, Node(KeyPath("one")));
   for (const TimeCase& c : cases) {
     Platform().QueryInfoKey = c.Query;
     forcedTime = c.Time;
