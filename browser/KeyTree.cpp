@@ -62,9 +62,11 @@ void TfrmTavisk::LoadSubKeys(const std::string& subPath, TTreeNode* node) {
 
 void TfrmTavisk::AddKeyNodes(TTreeNode* parent, const TStringList& names) {
   TUpdateBracket<TTreeView> bracket(*tvRegistry);
+  // NodePath of each child, without asking the control for every ancestor again.
+  std::string parentPath = NodePath(parent) + "\\";
   for (const std::string& name : names.Items()) {
     TTreeNode* child = tvRegistry->AddChild(parent, name);
-    PathManager->SetPath(NodePath(child));
+    PathManager->SetPath(parentPath + name);
     MarkKeyNode(child, SubKeyCount(PathManager->RootKey, PathManager->SubPath) > 0);
   }
 }
