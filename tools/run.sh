@@ -29,3 +29,4 @@ demo() {
 start_display
 
 demo 8 out/registry-browser.png "$build/browser/TaviskHost.exe" X64
+bash tools/run-updater-demo.sh "$build"
